@@ -1,0 +1,29 @@
+#include "aspetto.h"
+
+#include "programma.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+void preparaAspetto(QApplication& applicazione)
+{
+    QApplication::setApplicationDisplayName(TitoloProgramma);
+    QApplication::setApplicationName(QStringLiteral("tarvolini"));
+    // Fusion draws a button in its palette's colour, as the program's coloured buttons need.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Arial and Courier New have metric twins on the system; MS Sans Serif needs to be told.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+
+    // Standard buttons read "Sì", "No", "OK" whatever the system's language.
+    auto* traduzione = new QTranslator(&applicazione);
+    if (traduzione->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traduzione);
+}

@@ -1,0 +1,8 @@
+#include "avvio.h"
+
+#include <QProcess>
+
+bool AvvioQt::avvia(const QString& nomeFile)
+{
+    return QProcess::startDetached(nomeFile, {});
+}

@@ -1,0 +1,24 @@
+#include "avvisi_stampa.h"
+
+bool stampanteDisponibile(const Stampante& stampante, Messaggi& messaggi)
+{
+    if (stampante.disponibile())
+        return true;
+    messaggi.mostra(TestoNessunaStampante, Messaggi::SoloOk);
+    return false;
+}
+
+bool concludiStampa(Stampante& stampante, Messaggi& messaggi)
+{
+    switch (stampante.fineDocumento()) {
+    case Stampante::Esito::Stampato:
+        return true;
+    case Stampante::Esito::NessunaStampante:
+        messaggi.mostra(TestoNessunaStampante, Messaggi::SoloOk);
+        return false;
+    case Stampante::Esito::Rifiutato:
+        messaggi.mostra(TestoStampaRifiutata, Messaggi::SoloOk);
+        return false;
+    }
+    return false;
+}

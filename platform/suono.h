@@ -1,0 +1,31 @@
+#pragma once
+// The system beep and the asynchronous playing of a sound file.
+#include <QHash>
+#include <QString>
+
+class QSoundEffect;
+
+class Suono {
+public:
+    virtual ~Suono() = default;
+    virtual void beep() = 0;
+    // Starts playing and returns at once; the outcome is never reported.
+    virtual void riproduci(const QString& percorso) = 0;
+};
+
+// Plays through QSoundEffect. A file that is missing, or a machine without sound output, stays silent
+// without a word, so that nothing slows down or floods the log on every answer.
+class SuonoQt : public Suono {
+public:
+    SuonoQt();
+    ~SuonoQt() override;
+    void beep() override;
+    void riproduci(const QString& percorso) override;
+    // Loads the file ahead of its first use, so that the first play starts at once.
+    void prepara(const QString& percorso);
+
+private:
+    QSoundEffect* effetto(const QString& percorso);
+    bool uscitaPresente;
+    QHash<QString, QSoundEffect*> effetti;
+};
