@@ -2,6 +2,11 @@
 
 #include "../app/applicazione.h"
 
-FrmStampa::FrmStampa(Applicazione& a) : FinestraFissa("FrmStampa", 6000, 4000), app(a) {}
+#include <QPushButton>
+
+FrmStampa::FrmStampa(Applicazione& a) : FinestraFissa("FrmStampa", 6000, 4000), app(a)
+{
+    cmdStampaS = new QPushButton(QStringLiteral("STAMPA LE OPERAZIONI"), area());
+}
 
 void FrmStampa::Form_Load() {}
