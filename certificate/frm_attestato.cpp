@@ -2,6 +2,7 @@
 
 #include "../app/applicazione.h"
 #include "../platform/avvisi_stampa.h"
+#include "../platform/fuori_barra.h"
 #include "../state/testo_numeri.h"
 #include "pergamena.h"
 #include "voto.h"
@@ -126,7 +127,8 @@ QString conIniziale(const QString& nome)
 FrmAttestato::FrmAttestato(Applicazione& a) : FinestraFissa("FrmAttestato", 12000, 9000), app(a)
 {
     // No border, no title bar, and out of the task bar.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setWindowFlag(Qt::FramelessWindowHint);
+    fuoriDallaBarra(this);
     forma::sfondo(this, Rosa);
     costruisci();
     fissa();
