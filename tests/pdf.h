@@ -1,7 +1,9 @@
 #pragma once
 // Reading back a printed PDF: the words on its first page with their boxes, through pdftotext -bbox,
 // its fonts, and the files that the test print queue wrote.
+#include <QDateTime>
 #include <QDirIterator>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -44,21 +46,40 @@ inline QString fontDelPdf(const QString& file)
     return QString::fromUtf8(pdffonts.readAllStandardOutput());
 }
 
-// Waits until the queue has no job left, then returns the PDFs it wrote.
+// When this test program started: the queue's PDFs from before it are not its own.
+inline const QDateTime avvioDellaProva = QDateTime::currentDateTime().addSecs(-1);
+
+// Where the test print queue writes its PDFs: the folder that its start-up recorded, since the queue
+// falls back to the system's folder where it cannot have a private one.
+inline QString cartellaPdf(const QString& cartellaCups)
+{
+    QFile ambiente(cartellaCups + QStringLiteral("/env.sh"));
+    if (ambiente.open(QIODevice::ReadOnly)) {
+        static const QRegularExpression riga(QStringLiteral("PDF_PRINTER_OUTDIR='([^']*)'"));
+        if (const auto trovata = riga.match(QString::fromUtf8(ambiente.readAll())); trovata.hasMatch())
+            return trovata.captured(1);
+    }
+    return cartellaCups + QStringLiteral("/out");
+}
+
+// Waits until the queue has no job left and its PDF is written, then returns the PDFs that it wrote
+// since this test program started.
 inline QStringList pdfStampati(const QString& cartellaCups)
 {
-    for (int i = 0; i < 300; ++i) {
+    QStringList trovati;
+    for (int i = 0; i < 300 && trovati.isEmpty(); ++i) {
         QProcess lpstat;
         lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
         lpstat.waitForFinished(10000);
-        if (lpstat.readAllStandardOutput().trimmed().isEmpty())
-            break;
-        QThread::msleep(100);
+        if (lpstat.readAllStandardOutput().trimmed().isEmpty()) {
+            QDirIterator it(cartellaPdf(cartellaCups), {QStringLiteral("*.pdf")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext())
+                if (it.next(); it.fileInfo().lastModified() >= avvioDellaProva)
+                    trovati.append(it.filePath());
+        }
+        if (trovati.isEmpty())
+            QThread::msleep(100);
     }
-    QStringList trovati;
-    QDirIterator it(cartellaCups + QStringLiteral("/out"), {QStringLiteral("*.pdf")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        trovati.append(it.next());
     return trovati;
 }
