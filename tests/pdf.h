@@ -1,10 +1,12 @@
 #pragma once
 // Reading back a printed PDF: the words on its first page with their boxes, through pdftotext -bbox.
+#include <QDir>
 #include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QList>
+#include <QThread>
 
 struct ParolaPdf {
     QString testo;
@@ -40,4 +42,23 @@ inline QString fontDelPdf(const QString& file)
     pdffonts.start(QStringLiteral("pdffonts"), {file});
     pdffonts.waitForFinished(30000);
     return QString::fromUtf8(pdffonts.readAllStandardOutput());
+}
+
+// Waits until the queue has no job left, then returns the PDFs it wrote.
+inline QStringList pdfStampati(const QString& cartellaCups)
+{
+    for (int i = 0; i < 300; ++i) {
+        QProcess lpstat;
+        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+        lpstat.waitForFinished(10000);
+        if (lpstat.readAllStandardOutput().trimmed().isEmpty())
+            break;
+        QThread::msleep(100);
+    }
+    QStringList trovati;
+    QDirIterator it(cartellaCups + QStringLiteral("/out"), {QStringLiteral("*.pdf")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        trovati.append(it.next());
+    return trovati;
 }

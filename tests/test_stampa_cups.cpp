@@ -2,29 +2,8 @@
 #include "banco.h"
 #include "pdf.h"
 
-#include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QThread>
-
-// Waits until the queue has no job left, then returns the PDFs it wrote.
-inline QStringList pdfStampati(const QString& cartellaCups)
-{
-    for (int i = 0; i < 300; ++i) {
-        QProcess lpstat;
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
-        lpstat.waitForFinished(10000);
-        if (lpstat.readAllStandardOutput().trimmed().isEmpty())
-            break;
-        QThread::msleep(100);
-    }
-    QStringList trovati;
-    QDirIterator it(cartellaCups + QStringLiteral("/out"), {QStringLiteral("*.pdf")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        trovati.append(it.next());
-    return trovati;
-}
 
 class TestStampaCups : public QObject {
     Q_OBJECT
