@@ -34,7 +34,7 @@ void FrmStampa::cmdStampaS_Click()
 void FrmStampa::Command2_Click()
 {
     FrmAttestato* attestato = app.frmAttestato();
-    if (attestato->chiusa())
+    if (attestato->chiusa())   // its own load step gave up and closed it
         return;
     attestato->show();
     attestato->raise();
