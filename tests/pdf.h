@@ -2,6 +2,7 @@
 // Reading back a printed PDF: the words on its first page with their boxes, through pdftotext -bbox,
 // its fonts, and the files that the test print queue wrote.
 #include <QDateTime>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
