@@ -331,8 +331,7 @@ private slots:
         const QString file = cartella.filePath(QStringLiteral("attestato.pdf"));
         PiattaformaFinta finta;
         StampanteQt stampante(file);
-        Applicazione app({finta.orologio, finta.casuale, finta.messaggi, finta.suono, finta.avvio, finta.programma,
-                          stampante});
+        Applicazione app(finta.servizi(stampante));
         praticaPromossa(app.modulo1);
         FrmAttestato* f = app.frmAttestato();
         f->show();

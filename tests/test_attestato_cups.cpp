@@ -25,8 +25,7 @@ private slots:
         const QString cartella = qEnvironmentVariable("TARVOLINI_CUPS_DIR");
         PiattaformaFinta finta;
         StampanteQt stampante;
-        Applicazione app({finta.orologio, finta.casuale, finta.messaggi, finta.suono, finta.avvio, finta.programma,
-                          stampante});
+        Applicazione app(finta.servizi(stampante));
         praticaPromossa(app.modulo1);
         FrmAttestato* f = app.frmAttestato();
         f->show();

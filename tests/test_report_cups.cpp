@@ -61,9 +61,7 @@ private slots:
 
         PiattaformaFinta finta;
         StampanteQt vera;
-        const Piattaforma servizi{finta.orologio, finta.casuale, finta.messaggi, finta.suono,
-                                  finta.avvio,    finta.programma, vera};
-        Applicazione app(servizi);
+        Applicazione app(finta.servizi(vera));
         riempiPratica(app.modulo1, 40);
         FrmStampa* f = app.frmStampa();
         QCOMPARE(f->Label6->text(), QStringLiteral("Courier New"));

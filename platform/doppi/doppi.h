@@ -118,5 +118,7 @@ struct PiattaformaFinta {
     AvvioFinto avvio;
     ProgrammaFinto programma;
     StampanteRegistro stampante;
-    Piattaforma servizi() { return {orologio, casuale, messaggi, suono, avvio, programma, stampante}; }
+    Piattaforma servizi() { return servizi(stampante); }
+    // The same doubles with another printer, such as a real one.
+    Piattaforma servizi(Stampante& altra) { return {orologio, casuale, messaggi, suono, avvio, programma, altra}; }
 };
