@@ -1,11 +1,11 @@
 #include "smistamento.h"
 
 #include "../app/applicazione.h"
+#include "../drill/campo_risultato.h"
 #include "../drill/frm_operativo_meno.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -19,10 +19,7 @@ void applicaTema(Applicazione& app, const Tema& tema)
 {
     // The first touch creates the drill window, and its load step runs to the end before any colour.
     FrmOperativoMeno* f = app.frmOperativoMeno();
-    QPalette fondo = f->area()->palette();
-    fondo.setColor(QPalette::Window, tema.sfondo);
-    f->area()->setPalette(fondo);
-    f->area()->setAutoFillBackground(true);
+    forma::sfondo(f, tema.sfondo);
     forma::sfondo(f->frmNumero, tema.sfondo);
     forma::sfondo(f->TxtRisultato, tema.sfondo);
     forma::coloreTesto(f->TxtRisultato, forma::daEsadecimale(QStringLiteral("&H00004080")));
@@ -66,8 +63,6 @@ void Smistamento(Applicazione& app, int modo)
     f->Label1->setText(istruzione);
     // The certificate shows it even after the drill window has closed.
     app.modulo1.TestoIstruzione = istruzione;
-    if (!f->isVisible())
-        f->centra();
     f->show();
     f->raise();
     f->activateWindow();
