@@ -1,7 +1,5 @@
 #include "aspetto.h"
 
-#include "programma.h"
-
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -11,7 +9,7 @@
 
 void preparaAspetto(QApplication& applicazione)
 {
-    QApplication::setApplicationDisplayName(TitoloProgramma);
+    // No display name: on X11 Qt would append it to every window's caption, which must read as set.
     QApplication::setApplicationName(QStringLiteral("tarvolini"));
     // Fusion draws a button in its palette's colour, as the program's coloured buttons need.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
