@@ -2,6 +2,7 @@
 
 #include "../app/applicazione.h"
 #include "../platform/gestore_finestre.h"
+#include "../platform/programma.h"
 #include "frm_inizio.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,7 @@ FrmSfondo::FrmSfondo(Applicazione& a)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint), app(a)
 {
     setObjectName(QStringLiteral("frmSfondo"));
+    setWindowTitle(TitoloProgramma);
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::Window, QColor(192, 255, 192));
