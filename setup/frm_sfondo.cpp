@@ -42,6 +42,7 @@ void FrmSfondo::Form_Click()
 {
     // Every way of closing the setup window closes the backdrop first, so it is always there.
     if (FrmInizio* inizio = app.inizioAperta()) {
+        inizio->setWindowState(inizio->windowState() & ~Qt::WindowMinimized);
         inizio->show();
         inizio->raise();
         inizio->activateWindow();
