@@ -27,6 +27,7 @@ void FrmSfondo::Form_Load()
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
         setGeometry(schermo->availableGeometry());
     setWindowState(Qt::WindowMaximized);
+    // Out of the task bar, and not to be dragged aside under a window manager.
     gestoreFinestre::fuoriDallaBarra(this);
     gestoreFinestre::nonSpostabile(this);
     show();
