@@ -294,8 +294,8 @@ void FrmOperativoMeno::costruisci()
     Image[1]->setCursor(puntatoreFaccia());
 
     const QCursor mano = puntatoreMano();
+    const Aspetto comeTasto = aspetto(carattere("Arial", 14.25, true), ColoreTasti);
     for (const Tasto& t : Tastierino) {
-        const Aspetto comeTasto = aspetto(carattere("Arial", 14.25, true), ColoreTasti);
         const QString nome = t.numero ? QStringLiteral("Command%1").arg(t.numero) : QStringLiteral("cmdCancella");
         QPushButton* tasto = forma::pulsante(fraTastierino, nome.toLatin1().constData(), QString::fromLatin1(t.testo),
                                              t.twips, comeTasto);

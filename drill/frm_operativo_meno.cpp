@@ -61,8 +61,7 @@ void FrmOperativoMeno::Form_Load()
         m.TempiTotali[static_cast<std::size_t>(esercizio)] = 0;
         m.TempiTotaliTesto[static_cast<std::size_t>(esercizio)].clear();
     }
-    for (QLabel* etichetta : {LblTempoParziale, LblTempoTotale, LblNumero1, LblNumero2, LblEsito})
-        etichetta->clear();
+    svuotaNumeriETempi();
     m.Errate = 0;
     m.Esatte = 0;
     CmdFine->show();
@@ -79,6 +78,12 @@ void FrmOperativoMeno::Form_Load()
     m.NumeroEsercizio = 0;
     m.ContatoreOperazioni = 0;
     prossimoEsercizio();
+}
+
+void FrmOperativoMeno::svuotaNumeriETempi()
+{
+    for (QLabel* etichetta : {LblTempoParziale, LblTempoTotale, LblNumero1, LblNumero2, LblEsito})
+        etichetta->clear();
 }
 
 void FrmOperativoMeno::azzeraSegni()
@@ -133,8 +138,7 @@ void FrmOperativoMeno::prossimoEsercizio()
     m.TempiTotali[esercizio] = 0;
     m.TempoRispostaTesto.clear();
     m.TempiTotaliTesto[esercizio].clear();
-    for (QLabel* etichetta : {LblTempoParziale, LblTempoTotale, LblNumero1, LblNumero2, LblEsito})
-        etichetta->clear();
+    svuotaNumeriETempi();
     m.Esatte = 0;
     m.Errate = 0;
     CmdFine->show();

@@ -102,6 +102,8 @@ private:
     void collega();
     void percorsoInvio();
     void prossimoEsercizio();
+    // Empties the problem's numbers, the verdict and both time labels at the start of a practice or exercise.
+    void svuotaNumeriETempi();
     void concludiPratica();
     void mostraRevisione();
 

@@ -23,6 +23,9 @@ public:
     void riproduci(const QString& percorso) override;
     // Loads the file ahead of its first use, so that the first play starts at once.
     void prepara(const QString& percorso);
+    // The effect that plays the file once it has been asked for, to follow its playing; null while
+    // nothing can play it.
+    const QSoundEffect* effettoDi(const QString& percorso) const { return effetti.value(percorso); }
 
 private:
     QSoundEffect* effetto(const QString& percorso);

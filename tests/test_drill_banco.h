@@ -58,10 +58,13 @@ inline void invio(FrmOperativoMeno* w)
     QTest::keyClick(w->TxtRisultato, Qt::Key_Return);
 }
 
-// A mouse click on a button, as long as the pupil could see and use it.
+// A mouse click on a button, as long as the pupil could see and use it; like a real click, it makes
+// the button's window the active one.
 [[nodiscard]] inline bool clicca(QPushButton* pulsante)
 {
     if (!pulsante->isVisible() || !pulsante->isEnabled())
+        return false;
+    if (!pulsante->window()->isActiveWindow() && !mostraAttiva(pulsante->window()))
         return false;
     QTest::mouseClick(pulsante, Qt::LeftButton);
     return true;
