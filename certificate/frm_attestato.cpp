@@ -2,7 +2,7 @@
 
 #include "../app/applicazione.h"
 #include "../platform/avvisi_stampa.h"
-#include "../platform/fuori_barra.h"
+#include "../platform/gestore_finestre.h"
 #include "../state/testo_numeri.h"
 #include "pergamena.h"
 #include "voto.h"
@@ -127,8 +127,8 @@ QString conIniziale(const QString& nome)
 FrmAttestato::FrmAttestato(Applicazione& a) : FinestraFissa("FrmAttestato", 12000, 9000), app(a)
 {
     // No border, no title bar, and out of the task bar.
-    setWindowFlag(Qt::FramelessWindowHint);
-    fuoriDallaBarra(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
+    gestoreFinestre::fuoriDallaBarra(this);
     forma::sfondo(this, Rosa);
     costruisci();
     fissa();
