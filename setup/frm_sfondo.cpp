@@ -27,6 +27,7 @@ void FrmSfondo::Form_Load()
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
         setGeometry(schermo->availableGeometry());
     setWindowState(Qt::WindowMaximized);
+    // Out of the task bar, and not to be dragged aside under a window manager.
     gestoreFinestre::fuoriDallaBarra(this);
     gestoreFinestre::nonSpostabile(this);
     show();
@@ -42,6 +43,7 @@ void FrmSfondo::Form_Click()
 {
     // Every way of closing the setup window closes the backdrop first, so it is always there.
     if (FrmInizio* inizio = app.inizioAperta()) {
+        inizio->setWindowState(inizio->windowState() & ~Qt::WindowMinimized);
         inizio->show();
         inizio->raise();
         inizio->activateWindow();

@@ -93,6 +93,17 @@ private slots:
         QVERIFY(b.app.valutazioneAperta());
     }
 
+    void clickSulloSfondoRiapreInizioRidotto()
+    {
+        Banco b;
+        FrmInizio* inizio = avvia(b);
+        inizio->showMinimized();
+        QTRY_VERIFY(inizio->isMinimized());
+        QTest::mouseClick(b.app.sfondoAperta(), Qt::LeftButton, {}, QPoint(40, 600));
+        QVERIFY(!inizio->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(inizio));
+    }
+
     void vieDiUscita_data()
     {
         QTest::addColumn<QString>("via");
