@@ -210,10 +210,11 @@ void FrmAttestato::Command2_Click()
     Messaggi& messaggi = app.piattaforma.messaggi;
     if (!stampanteDisponibile(stampante, messaggi))
         return;
+    Attesa attesa;
     QWidget* fuoco = focusWidget();
     mostraPulsanti(false);
     stampante.stampaImmagine(area());
-    concludiStampa(stampante, messaggi);
+    concludiStampa(stampante, messaggi, &attesa);
     // The buttons are the window's only ways out: they come back whatever became of the page.
     mostraPulsanti(true);
     if (fuoco)

@@ -9,7 +9,7 @@
 
 void preparaAspetto(QApplication& applicazione)
 {
-    // No display name: on X11 Qt would append it to every window's caption, which must read as set.
+    // No display name: Qt would append it to every window's caption, and the captions are exact texts.
     QApplication::setApplicationName(QStringLiteral("tarvolini"));
     // Fusion draws a button in its palette's colour, as the program's coloured buttons need.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

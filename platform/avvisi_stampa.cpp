@@ -8,9 +8,12 @@ bool stampanteDisponibile(const Stampante& stampante, Messaggi& messaggi)
     return false;
 }
 
-bool concludiStampa(Stampante& stampante, Messaggi& messaggi)
+bool concludiStampa(Stampante& stampante, Messaggi& messaggi, Attesa* attesa)
 {
-    switch (stampante.fineDocumento()) {
+    const Stampante::Esito esito = stampante.fineDocumento();
+    if (attesa)
+        attesa->fine();
+    switch (esito) {
     case Stampante::Esito::Stampato:
         return true;
     case Stampante::Esito::NessunaStampante:

@@ -1,5 +1,6 @@
 #pragma once
 // What the pupil is told when a page cannot be printed.
+#include "attesa.h"
 #include "messaggi.h"
 #include "stampante.h"
 
@@ -11,4 +12,5 @@ inline const QString TestoStampaRifiutata =
 // True when a printer exists; otherwise the pupil is told so.
 bool stampanteDisponibile(const Stampante& stampante, Messaggi& messaggi);
 // Ends the document and tells the pupil when the page did not go out. True when it was printed.
-bool concludiStampa(Stampante& stampante, Messaggi& messaggi);
+// A busy cursor given here ends once the page is handed over, before any message.
+bool concludiStampa(Stampante& stampante, Messaggi& messaggi, Attesa* attesa = nullptr);

@@ -1,5 +1,7 @@
 #include "forma.h"
 
+#include "accessibilita.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -130,6 +132,15 @@ void FinestraFissa::centra()
     QRect r = frameGeometry();
     r.moveCenter(schermo->availableGeometry().center());
     move(r.topLeft());
+}
+
+void FinestraFissa::showEvent(QShowEvent* evento)
+{
+    if (!accessibile_) {
+        accessibile_ = true;
+        accessibilita::rendiAccessibile(this);
+    }
+    QMainWindow::showEvent(evento);
 }
 
 void FinestraFissa::closeEvent(QCloseEvent* evento)

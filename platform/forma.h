@@ -67,8 +67,11 @@ protected:
     // Runs when the window is closed by any path (close box, code); the close always goes through.
     virtual void allaChiusura() {}
     void closeEvent(QCloseEvent* evento) final;
+    // The first show, once every control exists, names the controls for a screen reader.
+    void showEvent(QShowEvent* evento) override;
 
 private:
     QWidget* area_;
     bool chiusa_ = false;
+    bool accessibile_ = false;
 };

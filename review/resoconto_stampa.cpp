@@ -47,6 +47,7 @@ void FrmStampa::stampaOperazioni()
     const QString font = cercaFontCourier(stampante, messaggi);
     if (font.isEmpty() || !stampanteDisponibile(stampante, messaggi))
         return;
+    Attesa attesa;
     stampante.impostaFont(font);
     intestazione();
 
@@ -65,7 +66,7 @@ void FrmStampa::stampaOperazioni()
         stampante.stampa(QStringLiteral("Eser. n.%1: Tempo tot. ").arg(m.Indice) + m.TempiTotaliTesto.at(m.Indice) +
                          QStringLiteral(" secondi"));
     }
-    concludiStampa(stampante, messaggi);
+    concludiStampa(stampante, messaggi, &attesa);
 }
 
 void FrmStampa::intestazione()

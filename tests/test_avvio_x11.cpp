@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
@@ -53,6 +54,11 @@ public:
         ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert(QStringLiteral("DISPLAY"), display);
         ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // In a sanitized build: the session bus library, loaded only on X, keeps a buffer to the end.
+        QFile soppressioni(cartella.filePath(QStringLiteral("lsan.txt")));
+        if (soppressioni.open(QIODevice::WriteOnly))
+            soppressioni.write("leak:libdbus-1.so\n");
+        ambiente.insert(QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=") + soppressioni.fileName());
         if (conGestore) {
             gestore.setProcessEnvironment(ambiente);
             gestore.start(QStringLiteral("openbox"), {});
@@ -111,6 +117,7 @@ public:
                  QStringLiteral("click"), QStringLiteral("1")});
     }
 
+    QTemporaryDir cartella;
     QString display;
     QProcessEnvironment ambiente;
     QProcess server, gestore, programma;
@@ -219,7 +226,7 @@ private slots:
         s.clicca(finestraOperativo.topLeft() + QPoint((9900 + 1335 / 2) / Twip, menu + (5715 + 525 / 2) / Twip));
         QVERIFY(s.programma.waitForFinished(5000));
         QCOMPARE(s.programma.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(s.programma.exitCode(), 0);
+        QVERIFY2(s.programma.exitCode() == 0, s.programma.readAllStandardError().right(3000).constData());
     }
 };
 

@@ -24,12 +24,12 @@ private slots:
         QFETCH(QPoint, twips);
         QFETCH(bool, chiude);
         Banco b;
-        FrmValutazione* scala = b.app.frmValutazione();
+        QPointer<FrmValutazione> scala = b.app.frmValutazione();
         scala->show();
         QVERIFY(QTest::qWaitForWindowExposed(scala));
         QTest::mouseClick(scala->windowHandle(), Qt::LeftButton, {}, QPoint(forma::px(twips.x()), forma::px(twips.y())));
         QCOMPARE(b.app.valutazioneAperta() == nullptr, chiude);
-        QCOMPARE(scala->isVisible(), !chiude);
+        QCOMPARE(scala && scala->isVisible(), !chiude);
     }
 
     void nonSiSposta()

@@ -1,5 +1,6 @@
 #include "doppi.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
 void CasualeFinto::semina(double seme)
@@ -41,6 +42,8 @@ Stampante::Esito StampanteRegistro::fineDocumento()
 {
     ++iniziati;
     azzera();
+    const QCursor* sopra = QGuiApplication::overrideCursor();
+    cursoreAllaFine = sopra ? std::optional(sopra->shape()) : std::nullopt;
     if (!presente)
         return Esito::NessunaStampante;
     if (rifiuta)

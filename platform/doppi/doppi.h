@@ -7,7 +7,9 @@
 #include <QList>
 #include <QQueue>
 #include <QRect>
+#include <QCursor>
 #include <functional>
+#include <optional>
 
 class OrologioFinto : public Orologio {
 public:
@@ -93,6 +95,8 @@ public:
     QList<Testo> testi;
     QList<Immagine> immagini;
     int documenti = 0;   // documents sent
+    // The pointer shown while the last document was handed over (none: the usual arrow).
+    std::optional<Qt::CursorShape> cursoreAllaFine;
 
     int numeroFont() const override { return static_cast<int>(elencoFont.size()); }
     QString nomeFont(int indice) const override { return elencoFont.value(indice); }
