@@ -171,9 +171,9 @@ public:
     {
         avanzaOrologio();
         const int tiro = caso.bounded(100);
-        if (tiro < 30)
+        if (tiro < 25)
             tasto();
-        else if (tiro < 55)
+        else if (tiro < 45)
             clicca();
         else if (tiro < 70)
             lavora();
@@ -185,7 +185,7 @@ public:
             cambiaFinestra();
         else if (tiro < 94)
             cambiaModo();
-        else if (tiro < 95)
+        else if (tiro < 95 && caso.bounded(10) == 0)
             chiudi();
         else
             riapri();
@@ -247,6 +247,16 @@ private:
         return elenco.at(caso.bounded(int(elenco.size())));
     }
 
+    // A button or menu entry, where those that leave a window or the program come up rarely, so that the
+    // pupil often gets deep into a practice.
+    template <class T> T scegliControllo(const QList<T>& elenco)
+    {
+        T scelto = scegli(elenco);
+        const QString nome = QString(scelto->objectName() + scelto->text()).remove(QLatin1Char(' ')).toLower();
+        const bool uscita = nome.contains(QLatin1String("fine")) || nome.contains(QLatin1String("esci"));
+        return uscita && caso.bounded(100) != 0 ? scegli(elenco) : scelto;
+    }
+
     void avanzaOrologio()
     {
         // Mostly a few seconds, now and then a long pause; the clock starts again at midnight.
@@ -289,7 +299,7 @@ private:
                     pulsanti.append(p);
         if (pulsanti.isEmpty())
             return;
-        QPushButton* p = scegli(pulsanti);
+        QPushButton* p = scegliControllo(pulsanti);
         ultimo = QStringLiteral("click on %1 \"%2\" in %3").arg(p->objectName(), p->text(), p->window()->windowTitle());
         QApplication::setActiveWindow(p->window());
         QTest::mouseClick(p, Qt::LeftButton);
@@ -324,7 +334,7 @@ private:
                     voci.append(a);
         if (voci.isEmpty())
             return;
-        QAction* a = scegli(voci);
+        QAction* a = scegliControllo(voci);
         ultimo = QStringLiteral("menu entry \"%1\"").arg(a->text());
         a->trigger();
     }
