@@ -48,7 +48,7 @@ const QRegularExpression RecordCompleto(
     QStringLiteral(R"(^( \d|\d\d) :  \? = ( \d|\d\d) {0,3}\((\d{0,3})\)([ *]) ? (\d+) Tp$)"));
 
 // The keys a pupil may press: digits and letters as text, and the keys that move, erase or confirm.
-const QList<Qt::Key> TastiSpeciali{Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Backspace, Qt::Key_Delete,
+const QList<Qt::Key> TastiDiComando{Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Backspace, Qt::Key_Delete,
                                    Qt::Key_Escape, Qt::Key_Tab,    Qt::Key_Space,     Qt::Key_Left,
                                    Qt::Key_Right,  Qt::Key_Home,   Qt::Key_End,       Qt::Key_F1,
                                    Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Minus,     Qt::Key_Period};
@@ -274,7 +274,7 @@ private:
             bersaglio = scegli(elenco);
         }
         if (caso.bounded(3) == 0) {
-            const Qt::Key k = scegli(TastiSpeciali);
+            const Qt::Key k = scegli(TastiDiComando);
             ultimo = QStringLiteral("key %1 on %2").arg(int(k)).arg(bersaglio->objectName());
             QTest::keyClick(bersaglio, k);
         } else {
