@@ -29,6 +29,9 @@ void FrmOperativoMeno::visualizza()
     record += m.SpazioQuoto2 + testoSemplice(m.QuotoIntero);
     // The answer field is first in the keyboard order from the window's construction on.
     TxtRisultato->setText(QString());
+    // An already empty field emits no change: a window opened again must not keep the answer typed
+    // into the one closed before.
+    m.Digitato.clear();
     LblEsito->setText(QString());
     LblIstruzione->setText(QStringLiteral(" Digita il risultato"));
     m.InizioTempo = app.piattaforma.orologio.secondiDallaMezzanotte();
