@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 #include <variant>
 
 namespace {
@@ -309,8 +310,7 @@ void FrmOperativoMeno::costruisci()
 
     // Within each container the control listed first lies on top.
     for (auto& [dentro, pila] : pile)
-        for (auto it = pila.rbegin(); it != pila.rend(); ++it)
-            (*it)->raise();
+        std::for_each(pila.rbegin(), pila.rend(), [](QWidget* w) { w->raise(); });
 
     cmdSfondo->setEnabled(false);
     cmdSfondo->setFocusPolicy(Qt::NoFocus);

@@ -15,7 +15,7 @@ void FrmOperativoMeno::livello()
 void FrmOperativoMeno::visualizza()
 {
     Modulo1& m = app.modulo1;
-    LblNumero1->setText(testoSemplice(m.Quoto * m.Divisore));
+    LblNumero1->setText(testoSemplice(static_cast<long long>(m.Quoto) * m.Divisore));
     LblNumero2->setText(testoSemplice(m.Divisore));
     m.QuotoIntero = static_cast<int16_t>(m.Quoto);
     m.RispostaAttesa = testoRifilato(m.QuotoIntero);

@@ -6,7 +6,7 @@
 QString cercaFontCourier(const Stampante& stampante, Messaggi& messaggi)
 {
     for (int i = 0; i < stampante.numeroFont(); ++i) {
-        const QString nome = stampante.nomeFont(i);
+        QString nome = stampante.nomeFont(i);
         if (nome == Courier || nome == CourierNew)
             return nome;
     }

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <ranges>
+#include <algorithm>
 
 namespace tavola {
 
@@ -113,8 +113,8 @@ void costruisci(QWidget* finestra, std::span<const Controllo> controlli)
         creati.insert(QString::fromLatin1(c.nome), crea(c, dentro));
     }
     // Raising from the last row up leaves the first row of each container on top.
-    for (const Controllo& c : std::views::reverse(controlli))
-        creati.value(QString::fromLatin1(c.nome))->raise();
+    std::for_each(controlli.rbegin(), controlli.rend(),
+                  [&creati](const Controllo& c) { creati.value(QString::fromLatin1(c.nome))->raise(); });
 }
 
 } // namespace tavola

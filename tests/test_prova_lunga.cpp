@@ -15,8 +15,10 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <array>
 #include <cmath>
 #include <memory>
+#include <span>
 
 #ifndef TARVOLINI_EVENTI_PROVA_LUNGA
 #define TARVOLINI_EVENTI_PROVA_LUNGA 20000
@@ -425,9 +427,9 @@ private slots:
 #else
         const int semi = 5;
 #endif
-        const quint32 elenco[] = {1u, 7u, 2024u, 31337u, 900001u};
-        for (int k = 0; k < semi; ++k)
-            QTest::newRow(qPrintable(QString::number(elenco[k]))) << elenco[k];
+        const std::array<quint32, 5> elenco = {1u, 7u, 2024u, 31337u, 900001u};
+        for (const quint32 seme : std::span(elenco).first(semi))
+            QTest::newRow(qPrintable(QString::number(seme))) << seme;
     }
 
     void usoCasuale()
