@@ -15,6 +15,13 @@ FrmOperativoMeno::FrmOperativoMeno(Applicazione& a) : FinestraFissa("FrmOperativ
 {
     costruisci();
     collega();
+    // Loaded with the window rather than at start-up, and still well before the first right answer.
+    app.piattaforma.suono.prepara(suonoEsatto());
+}
+
+QString FrmOperativoMeno::suonoEsatto() const
+{
+    return app.piattaforma.programma.cartella() + QStringLiteral("/positivo.wav");
 }
 
 void FrmOperativoMeno::collega()

@@ -106,6 +106,8 @@ private:
     void svuotaNumeriETempi();
     void concludiPratica();
     void mostraRevisione();
+    // The chime of a right answer, in the program's folder.
+    QString suonoEsatto() const;
 
     Applicazione& app;
 };

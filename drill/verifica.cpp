@@ -22,7 +22,7 @@ void FrmOperativoMeno::controllo()
     // Texts are compared as typed: "07" is not the answer 7.
     if (m.Digitato == m.RispostaAttesa) {
         // Played on its own: a missing file or device is never reported and never waited for.
-        app.piattaforma.suono.riproduci(app.piattaforma.programma.cartella() + QStringLiteral("/positivo.wav"));
+        app.piattaforma.suono.riproduci(suonoEsatto());
         LblEsito->setText(QStringLiteral("E S A T T O"));
         ++m.Esatte;
         ++m.RisposteEsatte;

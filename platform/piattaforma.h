@@ -21,7 +21,6 @@ struct Piattaforma {
 // The real services of a running program.
 class PiattaformaQt {
 public:
-    PiattaformaQt();
     Piattaforma servizi();
 
 private:

@@ -7,8 +7,6 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-SuonoQt::SuonoQt() : uscitaPresente(!QMediaDevices::audioOutputs().isEmpty()) {}
-
 SuonoQt::~SuonoQt()
 {
     qDeleteAll(effetti);
@@ -21,7 +19,9 @@ void SuonoQt::beep()
 
 QSoundEffect* SuonoQt::effetto(const QString& percorso)
 {
-    if (!uscitaPresente || !QFileInfo(percorso).isFile())
+    if (!uscitaPresente)
+        uscitaPresente = !QMediaDevices::audioOutputs().isEmpty();
+    if (!*uscitaPresente || !QFileInfo(percorso).isFile())
         return nullptr;
     auto trovato = effetti.constFind(percorso);
     if (trovato != effetti.constEnd())

@@ -41,6 +41,7 @@ private slots:
         Applicazione app(conSuono);
         app.modulo1.Fascia = 1;
         auto* w = app.frmOperativoMeno();
+        QVERIFY2(suono.effettoDi(Chime), "the window loads its chime before the first answer");
         QTest::keyClicks(w->TxtRisultato, app.modulo1.RispostaAttesa);
         QElapsedTimer tempo;
         tempo.start();
