@@ -1,6 +1,8 @@
 #include "immagini.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <algorithm>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -50,14 +52,53 @@ QPixmap faccia(bool sorridente, int lato, qreal densita)
     return tela;
 }
 
-QIcon iconaProgramma()
-{
-    QIcon icona;
-    for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
+namespace {
+
+// An icon drawn on a 32 × 32 grid at whatever size is asked for, when it is asked for: every window
+// carries the program's icon, and most of its sizes are never shown.
+class IconaDisegnata : public QIconEngine {
+public:
+    using Disegno = void (*)(QPainter&);
+    explicit IconaDisegnata(Disegno disegno) : disegno_(disegno) {}
+
+    void paint(QPainter* p, const QRect& posto, QIcon::Mode, QIcon::State) override
+    {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->translate(posto.topLeft());
+        p->scale(posto.width() / 32.0, posto.height() / 32.0);
+        disegno_(*p);
+        p->restore();
+    }
+
+    QPixmap pixmap(const QSize& misura, QIcon::Mode modo, QIcon::State stato) override
+    {
+        const int lato = std::min(misura.width(), misura.height());
         QPixmap tela = telaVuota(lato, 1.0);
         QPainter p(&tela);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(lato / 32.0, lato / 32.0);
+        paint(&p, QRect(0, 0, lato, lato), modo, stato);
+        return tela;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> misure;
+        for (int lato : {16, 24, 32, 48, 64, 128, 256})
+            misure.append(QSize(lato, lato));
+        return misure;
+    }
+
+    QIconEngine* clone() const override { return new IconaDisegnata(disegno_); }
+
+private:
+    Disegno disegno_;
+};
+
+} // namespace
+
+QIcon iconaProgramma()
+{
+    return QIcon(new IconaDisegnata([](QPainter& p) {
         p.setPen(QPen(QColor(0, 120, 60), 1));
         p.setBrush(QColor(192, 255, 192));
         p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
@@ -66,9 +107,16 @@ QIcon iconaProgramma()
         p.drawEllipse(QRectF(13.5, 6, 5, 5));
         p.drawRoundedRect(QRectF(6, 14, 20, 4), 2, 2);
         p.drawEllipse(QRectF(13.5, 21, 5, 5));
-        icona.addPixmap(tela);
-    }
-    return icona;
+    }));
+}
+
+QIcon iconaEstensione()
+{
+    return QIcon(new IconaDisegnata([](QPainter& p) {
+        p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        for (qreal x : {8.0, 17.0})
+            p.drawPolyline(QPolygonF({QPointF(x, 9), QPointF(x + 7, 16), QPointF(x, 23)}));
+    }));
 }
 
 QCursor puntatoreMano()

@@ -92,8 +92,9 @@ FrmInizio::FrmInizio(Applicazione& a) : FinestraFissa("FrmInizio", 11880, 8310),
 
     txtNome->setMaxLength(15);
     txtNome->installEventFilter(this);
+    const QCursor mano = puntatoreMano();
     for (QWidget* pulsante : {cmdAvanti, cmdFine, Command1, Command2, Command3, Command4, Command9})
-        pulsante->setCursor(puntatoreMano());
+        pulsante->setCursor(mano);
     // The keyboard order; the name field comes first and so has the focus when the window shows.
     QWidget* ordine[] = {txtNome, Combo1, Command1, Command2, Command3, Command4, Command9, cmdAvanti, cmdFine};
     for (size_t i = 1; i < std::size(ordine); ++i)
