@@ -27,8 +27,8 @@ private:
     OrologioSistema orologio;
     CasualeMersenne casuale;
     MessaggiQt messaggi;
-    SuonoQt suono;
-    AvvioQt avvio;
     ProgrammaQt programma;
+    SuonoQt suono{programma.cartella()};
+    AvvioQt avvio;
     StampanteQt stampante;
 };

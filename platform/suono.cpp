@@ -1,44 +1,43 @@
 #include "suono.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QDir>
+#include <QLibrary>
 
-SuonoQt::~SuonoQt()
-{
-    qDeleteAll(effetti);
-}
+SuonoQt::SuonoQt(const QString& cartella) : cartella(cartella) {}
+
+SuonoQt::~SuonoQt() = default;
 
 void SuonoQt::beep()
 {
     QApplication::beep();
 }
 
-QSoundEffect* SuonoQt::effetto(const QString& percorso)
+EffettiSonori* SuonoQt::effetti()
 {
-    if (!uscitaPresente)
-        uscitaPresente = !QMediaDevices::audioOutputs().isEmpty();
-    if (!*uscitaPresente || !QFileInfo(percorso).isFile())
-        return nullptr;
-    auto trovato = effetti.constFind(percorso);
-    if (trovato != effetti.constEnd())
-        return *trovato;
-    auto* nuovo = new QSoundEffect;
-    nuovo->setSource(QUrl::fromLocalFile(percorso));
-    effetti.insert(percorso, nuovo);
-    return nuovo;
+    if (!caricato) {
+        caricato = true;
+        // Never unloaded: the effects live until the end of the run.
+        QLibrary modulo(QDir(cartella).filePath(QString::fromLatin1(NomeModuloSuono)));
+        if (auto crea = reinterpret_cast<CreaEffettiSonori>(modulo.resolve(FunzioneModuloSuono)))
+            effetti_.reset(crea());
+    }
+    return effetti_.get();
 }
 
 void SuonoQt::prepara(const QString& percorso)
 {
-    effetto(percorso);
+    if (EffettiSonori* e = effetti())
+        e->prepara(percorso);
 }
 
 void SuonoQt::riproduci(const QString& percorso)
 {
-    if (QSoundEffect* e = effetto(percorso); e && e->status() != QSoundEffect::Error)
-        e->play();
+    if (EffettiSonori* e = effetti())
+        e->riproduci(percorso);
+}
+
+const QSoundEffect* SuonoQt::effettoDi(const QString& percorso) const
+{
+    return effetti_ ? effetti_->effettoDi(percorso) : nullptr;
 }

@@ -1,10 +1,9 @@
 #pragma once
 // The system beep and the asynchronous playing of a sound file.
-#include <QHash>
-#include <QString>
-#include <optional>
+#include "effetti_sonori.h"
 
-class QSoundEffect;
+#include <QString>
+#include <memory>
 
 class Suono {
 public:
@@ -16,23 +15,22 @@ public:
     virtual void prepara(const QString&) {}
 };
 
-// Plays through QSoundEffect. A file that is missing, or a machine without sound output, stays silent
-// without a word, so that nothing slows down or floods the log on every answer.
+// Plays through the sound module in `cartella`, loaded at the first sound rather than at start-up.
+// Without the module, a sound file or a sound output the program stays silent and carries on.
 class SuonoQt : public Suono {
 public:
-    SuonoQt() = default;
+    explicit SuonoQt(const QString& cartella);
     ~SuonoQt() override;
     void beep() override;
     void riproduci(const QString& percorso) override;
     void prepara(const QString& percorso) override;
     // The effect that plays the file once it has been asked for, to follow its playing; null while
     // nothing can play it.
-    const QSoundEffect* effettoDi(const QString& percorso) const { return effetti.value(percorso); }
+    const QSoundEffect* effettoDi(const QString& percorso) const;
 
 private:
-    QSoundEffect* effetto(const QString& percorso);
-    // Asked of the sound system at the first sound, not at start-up, where it would only slow the
-    // first window down.
-    std::optional<bool> uscitaPresente;
-    QHash<QString, QSoundEffect*> effetti;
+    EffettiSonori* effetti();
+    QString cartella;
+    bool caricato = false;
+    std::unique_ptr<EffettiSonori> effetti_;
 };

@@ -179,7 +179,7 @@ private slots:
     {
         const QString percorso = QStringLiteral(CARTELLA_PROGRAMMA "/positivo.wav");
         QVERIFY(QFileInfo::exists(percorso));
-        SuonoQt suono;
+        SuonoQt suono(QStringLiteral(CARTELLA_PROGRAMMA));
         QElapsedTimer tempo;
         tempo.start();
         for (int i = 0; i < 40; ++i)

@@ -54,14 +54,27 @@ private slots:
         QCOMPARE(vista, icona);
     }
 
+    // A missing sound file, or a missing sound module, is silent, quick and never reported.
+    void suonoMancanteSilenzioso_data()
+    {
+        QTest::addColumn<QString>("cartellaModulo");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("file mancante") << QStringLiteral(CARTELLA_PROGRAMMA) << QStringLiteral("/non/esiste/positivo.wav");
+        QTest::newRow("modulo mancante") << QStringLiteral("/non/esiste") << QStringLiteral(CARTELLA_PROGRAMMA "/positivo.wav");
+    }
+
     void suonoMancanteSilenzioso()
     {
-        SuonoQt suono;
+        QFETCH(QString, cartellaModulo);
+        QFETCH(QString, file);
+        SuonoQt suono(cartellaModulo);
         QElapsedTimer tempo;
         tempo.start();
+        suono.prepara(file);
         for (int i = 0; i < 50; ++i)
-            suono.riproduci(QStringLiteral("/non/esiste/positivo.wav"));
+            suono.riproduci(file);
         QVERIFY(tempo.elapsed() < 500);
+        QVERIFY(!suono.effettoDi(file));
     }
 
     void avvioDiUnProgramma()

@@ -20,7 +20,7 @@ private slots:
 
     void suonaDallInizioAllaFine()
     {
-        SuonoQt suono;
+        SuonoQt suono(QStringLiteral(CARTELLA_PROGRAMMA));
         suono.riproduci(Chime);
         const QSoundEffect* effetto = suono.effettoDi(Chime);
         QVERIFY(effetto);
@@ -34,7 +34,7 @@ private slots:
     {
         PiattaformaFinta finta;
         finta.programma.cartella_ = QStringLiteral(CARTELLA_PROGRAMMA);
-        SuonoQt suono;
+        SuonoQt suono(QStringLiteral(CARTELLA_PROGRAMMA));
         Piattaforma servizi = finta.servizi();
         Piattaforma conSuono{servizi.orologio, servizi.casuale, servizi.messaggi, suono,
                              servizi.avvio,    servizi.programma, servizi.stampante};
