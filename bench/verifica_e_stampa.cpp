@@ -55,8 +55,8 @@ void verifiche()
         QApplication::processEvents();
         Dipinto dipinto;
         w->LblEsito->installEventFilter(&dipinto);
-        // One exercise of ten problems in each window, answered right and wrong in turn.
-        for (int k = 0; k < 10 && tempi.size() < 1000; ++k) {
+        // A whole practice of 40 problems in each window, as a pupil works it, answered right and wrong in turn.
+        for (int k = 0; k < 40 && tempi.size() < 1000; ++k) {
             const QString giusta = app.modulo1.RispostaAttesa;
             QTest::keyClicks(w->TxtRisultato, k % 2 ? QStringLiteral("0") : giusta);
             QApplication::processEvents();
@@ -66,8 +66,15 @@ void verifiche()
             while (!dipinto.visto)
                 QApplication::processEvents();
             tempi.push_back(t.nsecsElapsed() / 1000);
-            w->CmdOperazione->click();
+            if (k == 39)
+                break;
+            // The next problem, or after the tenth the next exercise.
+            (w->CmdOperazione->isVisible() ? w->CmdOperazione : w->CmdEsercizio)->click();
             QApplication::processEvents();
+            if (app.modulo1.ContatoreOperazioni != k + 2) {
+                std::fprintf(stderr, "the practice did not move on to problem %d\n", k + 2);
+                std::exit(1);
+            }
         }
         w->LblEsito->removeEventFilter(&dipinto);
         w->close();
