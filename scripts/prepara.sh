@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 pacchetti="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
-  fonts-liberation2 xvfb xauth xdotool poppler-utils cups printer-driver-cups-pdf pulseaudio"
+  fonts-liberation2 xvfb xauth xdotool x11-utils openbox poppler-utils cups printer-driver-cups-pdf pulseaudio"
 mancanti=""
 for p in $pacchetti; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti="$mancanti $p"
