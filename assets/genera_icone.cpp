@@ -11,7 +11,10 @@ int main(int argc, char** argv)
     if (argc < 2)
         return 2;
     const QIcon icona = iconaProgramma();
-    for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
+    if (icona.availableSizes().isEmpty())
+        return 1;
+    for (const QSize& misura : icona.availableSizes()) {
+        const int lato = misura.width();
         const QString cartella = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(lato);
         if (!QDir().mkpath(cartella) || !icona.pixmap(lato).save(cartella + QStringLiteral("/tarvolini.png")))
             return 1;

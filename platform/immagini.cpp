@@ -2,10 +2,10 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
-#include <algorithm>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -80,6 +80,7 @@ public:
         return tela;
     }
 
+    // The sizes handed to the window manager and installed in the desktop's icon theme.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> misure;

@@ -28,7 +28,7 @@ private:
     CasualeMersenne casuale;
     MessaggiQt messaggi;
     ProgrammaQt programma;
-    SuonoQt suono{programma.cartella()};
+    SuonoQt suono{programma.cartella()};   // after programma: the sound module lies in its folder
     AvvioQt avvio;
     StampanteQt stampante;
 };
